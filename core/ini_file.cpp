@@ -1,0 +1,1 @@
+#include "core/ini_file.h"

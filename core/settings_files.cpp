@@ -1,0 +1,1 @@
+#include "core/settings_files.h"

@@ -1,0 +1,1 @@
+#include "platform/bmp_reader.h"

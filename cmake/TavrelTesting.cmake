@@ -4,14 +4,22 @@ include(GoogleTest)
 find_package(GTest REQUIRED)
 
 # tavrel_add_test(<name> SOURCES <files...> LIBRARIES <targets...>)
+#   a GoogleTest program, each of its tests registered on its own;
+# tavrel_add_test(<name> COMMAND <command...>)
+#   a script whose exit status is the verdict.
 function(tavrel_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;COMMAND" ${ARGN})
+  set(environment "QT_QPA_PLATFORM=offscreen;TAVREL_TEST_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(ARG_COMMAND)
+    add_test(NAME ${name} COMMAND ${ARG_COMMAND})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
+    return()
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVREL_TEST_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-               TIMEOUT 300)
+    PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
 endfunction()
 
 # tavrel_add_fuzzer(<name> SOURCES <files...> LIBRARIES <targets...> SECONDS <n>)

@@ -1,7 +1,12 @@
-#include <cstdio>
+#include "ui/uTavrel.h"
 
-int main()
-{
-    std::puts("Tavrel: the main window is not built yet.");
-    return 0;
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[]) {
+    QApplication Application(argc, argv);
+    Application.setWindowIcon(QIcon(QStringLiteral(":/tavrel-64.png")));
+    TForm2 Form2(QCoreApplication::applicationFilePath());
+    Form2.show();
+    return Application.exec();
 }

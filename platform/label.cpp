@@ -1,0 +1,58 @@
+#include "platform/label.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace {
+constexpr int TextFlags = Qt::TextShowMnemonic | Qt::AlignTop;
+}
+
+TLabel::TLabel(QWidget *AParent) : QWidget(AParent) {}
+
+void TLabel::setText(const QString &AText) {
+    FText = AText;
+    FitToText();
+    update();
+}
+
+void TLabel::setAutoSize(bool AAutoSize) {
+    FAutoSize = AAutoSize;
+    FitToText();
+}
+
+void TLabel::setAlignment(Qt::Alignment AAlignment) {
+    FAlignment = AAlignment;
+    update();
+}
+
+void TLabel::setColor(const QColor &AColor) {
+    QPalette Palette = palette();
+    Palette.setColor(QPalette::Window, AColor);
+    setPalette(Palette);
+    setAutoFillBackground(true);
+}
+
+void TLabel::changeEvent(QEvent *AEvent) {
+    if (AEvent->type() == QEvent::FontChange)
+        FitToText();
+    QWidget::changeEvent(AEvent);
+}
+
+QString TLabel::ShownLines() const {
+    QString Lines = FText;
+    Lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Lines.replace(u'\r', u'\n');
+    return Lines;
+}
+
+void TLabel::FitToText() {
+    if (FAutoSize)
+        resize(fontMetrics().size(TextFlags, ShownLines()));
+}
+
+void TLabel::paintEvent(QPaintEvent *) {
+    QPainter Painter(this);
+    Painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    Painter.drawText(rect(), TextFlags | FAlignment, ShownLines());
+}

@@ -23,6 +23,8 @@ QFont WindowFont() {
     }();
     QFont Font(Family);
     Font.setPixelSize(11);
+    // Whole-pixel glyph advances, as the layout was made with.
+    Font.setHintingPreference(QFont::PreferFullHinting);
     return Font;
 }
 

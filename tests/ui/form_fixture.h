@@ -12,7 +12,22 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Readable failure messages for the Qt types the window tests compare.
+inline std::ostream &operator<<(std::ostream &AStream, const QString &AText) {
+    return AStream << '"' << AText.toStdString() << '"';
+}
+inline void PrintTo(const QString &AText, std::ostream *AStream) {
+    *AStream << AText;
+}
+inline void PrintTo(const QRect &ARect, std::ostream *AStream) {
+    *AStream << ARect.x() << ", " << ARect.y() << ", " << ARect.width() << " x " << ARect.height();
+}
+inline void PrintTo(const QSize &ASize, std::ostream *AStream) {
+    *AStream << ASize.width() << " x " << ASize.height();
+}
 
 // The one QApplication of a test program; Qt wants it alive until the very end.
 inline QApplication &TestApplication() {

@@ -8,8 +8,7 @@ const QRgb Black = qRgb(0, 0, 0);
 const QRgb White = qRgb(255, 255, 255);
 
 // Qt's PDF engine keeps a 1-bit picture 1 bit deep only when its colour table is exactly
-// black, white: it then paints the black pixels in the pen's colour onto the white paper.
-// Every other picture goes out as 8-bit RGB.
+// black, white; every other picture goes out as 8-bit RGB.
 QImage AsPrinted(const QImage &APicture) {
     const QList<QRgb> Colours = APicture.colorTable();
     if (APicture.depth() != 1 || Colours != QList<QRgb>{White, Black})
@@ -36,7 +35,6 @@ public:
         Canvas.setClipRect(QRect(0, 0, Device.width(), Device.height()));
         Canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
         Canvas.setRenderHint(QPainter::LosslessImageRendering, true);
-        Canvas.setPen(Qt::black);
         // One transform places the whole picture, so the output keeps every source pixel and a
         // reversed side simply mirrors it.
         Canvas.translate(ARect.Left, ARect.Top);

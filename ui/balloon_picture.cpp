@@ -46,13 +46,13 @@ TTailRow TailRow(int ARow) {
     default:
         break;
     }
-    const int left = ARow < 4 ? 29 : ARow < 8 ? 30 : ARow < 13 ? 31 : ARow < 18 ? 32 : 33;
-    return {{left, left}, {ARow + 29, ARow + 29}};
+    const int Left = ARow < 4 ? 29 : ARow < 8 ? 30 : ARow < 13 ? 31 : ARow < 18 ? 32 : 33;
+    return {{Left, Left}, {ARow + 29, ARow + 29}};
 }
 
 void DrawSpan(QImage &AImage, int ARow, TSpan ASpan, QRgb AColour) {
-    for (int column = ASpan.First; column <= ASpan.Last; ++column)
-        AImage.setPixel(column, ARow, AColour);
+    for (int Column = ASpan.First; Column <= ASpan.Last; ++Column)
+        AImage.setPixel(Column, ARow, AColour);
 }
 
 TSpan Mirrored(TSpan ASpan) {
@@ -61,40 +61,40 @@ TSpan Mirrored(TSpan ASpan) {
 
 // The body's left outline on a row strictly between its top and bottom edges.
 TSpan LeftOutline(int ARow) {
-    const int upperRow = ARow <= BodyMirrorRows / 2 ? ARow : BodyMirrorRows - ARow;
-    if (upperRow <= CornerLastRow)
-        return CornerOutline[upperRow - CornerFirstRow];
+    const int UpperRow = ARow <= BodyMirrorRows / 2 ? ARow : BodyMirrorRows - ARow;
+    if (UpperRow <= CornerLastRow)
+        return CornerOutline[UpperRow - CornerFirstRow];
     return {BodyLeftColumn, BodyLeftColumn};
 }
 
 void DrawBody(QImage &AImage) {
     DrawSpan(AImage, BodyTopRow, TopEdge, Black);
     DrawSpan(AImage, BodyBottomRow, TopEdge, Black);
-    for (int row = BodyTopRow + 1; row < BodyBottomRow; ++row) {
-        const TSpan left = LeftOutline(row);
-        const TSpan right = Mirrored(left);
-        DrawSpan(AImage, row, left, Black);
-        DrawSpan(AImage, row, {left.Last + 1, right.First - 1}, Yellow);
-        DrawSpan(AImage, row, right, Black);
+    for (int Row = BodyTopRow + 1; Row < BodyBottomRow; ++Row) {
+        const TSpan Left = LeftOutline(Row);
+        const TSpan Right = Mirrored(Left);
+        DrawSpan(AImage, Row, Left, Black);
+        DrawSpan(AImage, Row, {Left.Last + 1, Right.First - 1}, Yellow);
+        DrawSpan(AImage, Row, Right, Black);
     }
 }
 
 void DrawTail(QImage &AImage) {
-    for (int row = 0; row < BodyTopRow; ++row) {
-        const TTailRow tail = TailRow(row);
-        DrawSpan(AImage, row, {tail.LeftOutline.Last + 1, tail.RightOutline.First - 1}, Yellow);
-        DrawSpan(AImage, row, tail.LeftOutline, Black);
-        DrawSpan(AImage, row, tail.RightOutline, Black);
+    for (int Row = 0; Row < BodyTopRow; ++Row) {
+        const TTailRow Tail = TailRow(Row);
+        DrawSpan(AImage, Row, {Tail.LeftOutline.Last + 1, Tail.RightOutline.First - 1}, Yellow);
+        DrawSpan(AImage, Row, Tail.LeftOutline, Black);
+        DrawSpan(AImage, Row, Tail.RightOutline, Black);
     }
     DrawSpan(AImage, BodyTopRow, TailOpening, Yellow);
 }
 
 } // namespace
 
-QImage BalloonPicture() {
-    QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB888);
-    picture.fill(White);
-    DrawBody(picture);
-    DrawTail(picture);
-    return picture;
+QImage DrawBalloonPicture() {
+    QImage Picture(PictureWidth, PictureHeight, QImage::Format_RGB888);
+    Picture.fill(White);
+    DrawBody(Picture);
+    DrawTail(Picture);
+    return Picture;
 }

@@ -177,6 +177,9 @@ void ReplaceFile(const std::string &AFileName, const std::string &AContent) {
         if (Error)
             throw EWriteError(AFileName);
     }
+    // Replacing the file needs only the folder's permission; a file marked read-only stays so.
+    if (::access(Target.c_str(), F_OK) == 0 && ::access(Target.c_str(), W_OK) != 0)
+        throw EWriteError(AFileName);
     const std::filesystem::path Folder =
         Target.has_parent_path() ? Target.parent_path() : std::filesystem::path(".");
 

@@ -67,17 +67,33 @@ std::string ReadAll(const std::string &AFileName) {
     return Content.str();
 }
 
-const std::string &FileName() {
-    static const std::string Name = [] {
+// One file in a private folder, on a memory file system where there is one, removed at exit.
+class TFuzzFile {
+public:
+    TFuzzFile() {
         const std::filesystem::path Base = std::filesystem::is_directory("/dev/shm")
                                                ? std::filesystem::path("/dev/shm")
                                                : std::filesystem::temp_directory_path();
         std::string Pattern = (Base / "tavrel-ini-fuzz-XXXXXX").string();
         if (::mkdtemp(Pattern.data()) == nullptr)
             std::abort();
-        return Pattern + "/fuzz.ini";
-    }();
-    return Name;
+        FFolder = Pattern;
+        FName = (FFolder / "fuzz.ini").string();
+    }
+    ~TFuzzFile() {
+        std::error_code Ignored;
+        std::filesystem::remove_all(FFolder, Ignored);
+    }
+    const std::string &Name() const { return FName; }
+
+private:
+    std::filesystem::path FFolder;
+    std::string FName;
+};
+
+const std::string &FileName() {
+    static const TFuzzFile File;
+    return File.Name();
 }
 
 void Check(bool ACondition) {

@@ -77,7 +77,7 @@ QString WaitForOutput() {
 struct TCupsCase {
     const char *Name;
     int Width, Height;
-    bool OneBit;
+    TPictureKind Kind;
     std::int32_t PrinterDpi, BitmapDpi;
 };
 
@@ -104,7 +104,7 @@ TEST_P(PrintThroughCups, IsLosslessAndTrueScale) {
     ASSERT_EQ(Device.printerName(), QueueName) << "the queue is not offered";
     ASSERT_EQ(Device.outputFormat(), QPrinter::NativeFormat);
 
-    const QImage Picture = MakeTestPicture(Case.Width, Case.Height, Case.OneBit);
+    const QImage Picture = MakeTestPicture(Case.Width, Case.Height, Case.Kind);
     Dialog.setNextAnswer(QDialog::Accepted);
     PrintBitmap(Dialog, Picture, Case.PrinterDpi, Case.BitmapDpi);
     const QString Output = WaitForOutput();
@@ -120,10 +120,11 @@ TEST_P(PrintThroughCups, IsLosslessAndTrueScale) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintThroughCups,
-    testing::Values(TCupsCase{"Rgb1200x900At300On600", 1200, 900, false, 600, 300},
-                    TCupsCase{"OneBit1000x700At200On600", 1000, 700, true, 600, 200},
-                    TCupsCase{"Rgb1001x777At254On600", 1001, 777, false, 600, 254},
-                    TCupsCase{"Rgb1003x700At1003On1200", 1003, 700, false, 1200, 1003}),
+    testing::Values(
+        TCupsCase{"Rgb1200x900At300On600", 1200, 900, TPictureKind::Rgb24, 600, 300},
+        TCupsCase{"OneBit1000x700At200On600", 1000, 700, TPictureKind::OneBit, 600, 200},
+        TCupsCase{"Rgb1001x777At254On600", 1001, 777, TPictureKind::Rgb24, 600, 254},
+        TCupsCase{"Rgb1003x700At1003On1200", 1003, 700, TPictureKind::Rgb24, 1200, 1003}),
     [](const testing::TestParamInfo<TCupsCase> &AInfo) { return AInfo.param.Name; });
 
 } // namespace

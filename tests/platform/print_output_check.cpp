@@ -22,20 +22,41 @@ std::uint32_t Mix(std::uint32_t AValue) {
 
 } // namespace
 
-QImage MakeTestPicture(int AWidth, int AHeight, bool AOneBit) {
-    QImage Picture(AWidth, AHeight, AOneBit ? QImage::Format_Mono : QImage::Format_RGB888);
-    if (AOneBit)
-        Picture.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+QImage MakeTestPicture(int AWidth, int AHeight, TPictureKind AKind) {
+    const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255);
+    QImage Picture;
+    switch (AKind) {
+    case TPictureKind::Rgb24:
+        Picture = QImage(AWidth, AHeight, QImage::Format_RGB888);
+        break;
+    case TPictureKind::Indexed8:
+        Picture = QImage(AWidth, AHeight, QImage::Format_Indexed8);
+        Picture.setColorCount(256);
+        for (int I = 0; I < 256; ++I) // never near white: every printed pixel counts
+            Picture.setColor(I, I == 0 ? Black : qRgb(I % 200, (I * 7) % 200, (I * 13) % 200));
+        break;
+    case TPictureKind::OneBit:
+        Picture = QImage(AWidth, AHeight, QImage::Format_Mono);
+        Picture.setColorTable({White, Black});
+        break;
+    case TPictureKind::OneBitBlackFirst:
+        Picture = QImage(AWidth, AHeight, QImage::Format_Mono);
+        Picture.setColorTable({Black, White});
+        break;
+    }
+    const uint Ink = AKind == TPictureKind::OneBit ? 1 : 0; // the black index of the 1-bit kinds
     for (int Y = 0; Y < AHeight; ++Y)
         for (int X = 0; X < AWidth; ++X) {
             const bool Frame = X == 0 || Y == 0 || X == AWidth - 1 || Y == AHeight - 1;
             const std::uint32_t Noise = Mix(std::uint32_t(Y) * 65599U + std::uint32_t(X));
-            if (AOneBit)
-                Picture.setPixel(X, Y, Frame ? 1 : Noise & 1);
-            else if (Frame)
-                Picture.setPixel(X, Y, qRgb(0, 0, 0));
-            else // never near white, so every printed pixel counts for the bounding box
-                Picture.setPixel(X, Y, qRgb(Noise % 200, (Noise >> 8) % 200, (Noise >> 16) % 200));
+            if (AKind == TPictureKind::Rgb24) // never near white, as above
+                Picture.setPixel(
+                    X, Y,
+                    Frame ? Black : qRgb(Noise % 200, (Noise >> 8) % 200, (Noise >> 16) % 200));
+            else if (AKind == TPictureKind::Indexed8)
+                Picture.setPixel(X, Y, Frame ? 0 : Noise % 256);
+            else
+                Picture.setPixel(X, Y, Frame ? Ink : Noise & 1);
         }
     return Picture;
 }

@@ -7,9 +7,12 @@
 
 #include <cstdint>
 
-// A picture whose every pixel differs from its neighbours' pattern and whose frame is black,
-// so a resampled copy cannot match it and its printed bounding box is its printed size.
-QImage MakeTestPicture(int AWidth, int AHeight, bool AOneBit);
+enum class TPictureKind { Rgb24, Indexed8, OneBit, OneBitBlackFirst };
+
+// A picture of noise in a black frame, so a resampled copy cannot match it and its printed
+// bounding box is its printed size. OneBit has the colour table white, black; OneBitBlackFirst
+// black, white.
+QImage MakeTestPicture(int AWidth, int AHeight, TPictureKind AKind);
 
 // The PDF holds exactly one image, not JPEG, pixel-identical to APicture.
 void ExpectEmbeddedPictureIdentical(const QString &APdf, const QImage &APicture,

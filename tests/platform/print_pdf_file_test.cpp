@@ -43,7 +43,7 @@ protected:
 struct TOutputCase {
     const char *Name;
     int Width, Height;
-    bool OneBit;
+    TPictureKind Kind;
     std::int32_t PrinterDpi, BitmapDpi;
 };
 
@@ -52,7 +52,7 @@ class PrintToPdfFileOutput : public PrintToPdfFile,
 
 TEST_P(PrintToPdfFileOutput, IsLosslessAndTrueScale) {
     const TOutputCase &Case = GetParam();
-    const QImage Picture = MakeTestPicture(Case.Width, Case.Height, Case.OneBit);
+    const QImage Picture = MakeTestPicture(Case.Width, Case.Height, Case.Kind);
     FDialog.setNextAnswer(QDialog::Accepted);
     PrintBitmap(FDialog, Picture, Case.PrinterDpi, Case.BitmapDpi);
     EXPECT_FALSE(FDialog.Printer().Printing());
@@ -68,23 +68,26 @@ TEST_P(PrintToPdfFileOutput, IsLosslessAndTrueScale) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintToPdfFileOutput,
-    testing::Values(TOutputCase{"Rgb1200x900At300On600", 1200, 900, false, 600, 300},
-                    TOutputCase{"OneBit1000x700At200On600", 1000, 700, true, 600, 200},
-                    TOutputCase{"Rgb1001x777At254On600", 1001, 777, false, 600, 254},
-                    TOutputCase{"Rgb1003x700At1003On1200", 1003, 700, false, 1200, 1003},
-                    // Reversed: mirrored to the left and up of 500, 500, clipped to the page.
-                    TOutputCase{"MirroredAtMinus300On600", 1200, 900, false, 600, -300},
-                    TOutputCase{"MirroredOneBitOnMinus600", 1000, 700, true, -600, 200}),
+    testing::Values(
+        TOutputCase{"Rgb1200x900At300On600", 1200, 900, TPictureKind::Rgb24, 600, 300},
+        TOutputCase{"OneBit1000x700At200On600", 1000, 700, TPictureKind::OneBit, 600, 200},
+        TOutputCase{"OneBitBlackFirst", 1000, 700, TPictureKind::OneBitBlackFirst, 600, 200},
+        TOutputCase{"Indexed8", 1000, 700, TPictureKind::Indexed8, 600, 200},
+        TOutputCase{"Rgb1001x777At254On600", 1001, 777, TPictureKind::Rgb24, 600, 254},
+        TOutputCase{"Rgb1003x700At1003On1200", 1003, 700, TPictureKind::Rgb24, 1200, 1003},
+        // Reversed: mirrored to the left and up of 500, 500, clipped to the page.
+        TOutputCase{"MirroredAtMinus300On600", 1200, 900, TPictureKind::Rgb24, 600, -300},
+        TOutputCase{"MirroredOneBitOnMinus600", 1000, 700, TPictureKind::OneBit, -600, 200}),
     [](const testing::TestParamInfo<TOutputCase> &AInfo) { return AInfo.param.Name; });
 
 TEST_F(PrintToPdfFile, CancelWritesNothing) {
     FDialog.setNextAnswer(QDialog::Rejected);
-    PrintBitmap(FDialog, MakeTestPicture(100, 100, false), 600, 300);
+    PrintBitmap(FDialog, MakeTestPicture(100, 100, TPictureKind::Rgb24), 600, 300);
     EXPECT_FALSE(QFile::exists(OutputFile()));
 }
 
 TEST_F(PrintToPdfFile, ErrorsBeforeTheJobWriteNothing) {
-    const QImage Picture = MakeTestPicture(100, 100, false);
+    const QImage Picture = MakeTestPicture(100, 100, TPictureKind::Rgb24);
     FDialog.setNextAnswer(QDialog::Accepted);
     EXPECT_THROW(PrintBitmap(FDialog, Picture, 600, 0), EZeroDivide);
     FDialog.setNextAnswer(QDialog::Accepted);
@@ -113,7 +116,7 @@ TEST_F(PrintToPdfFile, AnUnwritableFileIsNotAValidPrinter) {
     Device().setOutputFileName(FWorkDir.filePath("missing/print.pdf"));
     FDialog.setNextAnswer(QDialog::Accepted);
     try {
-        PrintBitmap(FDialog, MakeTestPicture(100, 100, false), 600, 300);
+        PrintBitmap(FDialog, MakeTestPicture(100, 100, TPictureKind::Rgb24), 600, 300);
         ADD_FAILURE() << "no error";
     } catch (const EPrinter &Error) {
         EXPECT_STREQ(Error.what(), "Printer selected is not valid");

@@ -41,4 +41,5 @@ public:
 std::int32_t ParseIntegerText(const std::string &AText);        // throws EConvertError
 std::int32_t ReferenceFromCaption(const std::string &ACaption); // throws EConvertError
 std::int32_t MarkerLeft(std::int32_t APictureLeft, std::int32_t AColumn);
-std::int32_t MarkerTop(std::int32_t APictureTop, std::int32_t AClickRow, std::int32_t AMarkerHeight);
+std::int32_t MarkerTop(std::int32_t APictureTop, std::int32_t AClickRow,
+                       std::int32_t AMarkerHeight);

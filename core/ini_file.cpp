@@ -244,10 +244,9 @@ void WriteIniString(const std::string &AFileName, const std::string &ASection,
         New.append(KeyLine(OldLine)->Key).append("=").append(AValue);
         New.append(*Old, Line.Start + Line.Length);
     } else {
-        const std::size_t InsertAt = !Place.InsertBeforeIndex ? Old->size()
-                                     : *Place.InsertBeforeIndex < Lines.size()
-                                         ? Lines[*Place.InsertBeforeIndex].Start
-                                         : Old->size();
+        std::size_t InsertAt = Old->size();
+        if (Place.InsertBeforeIndex && *Place.InsertBeforeIndex < Lines.size())
+            InsertAt = Lines[*Place.InsertBeforeIndex].Start;
         New.append(*Old, 0, InsertAt);
         if (!New.empty() && New.back() != '\n')
             New.append(LineEnd);

@@ -1,5 +1,5 @@
-# One place registers every test, so every test runs the same way: GoogleTest,
-# Qt's offscreen platform, and a private temporary folder.
+# One place registers every test, so every test runs the same way: GoogleTest
+# and Qt's offscreen platform.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
@@ -9,7 +9,7 @@ find_package(GTest REQUIRED)
 #   a script whose exit status is the verdict.
 function(tavrel_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;COMMAND" ${ARGN})
-  set(environment "QT_QPA_PLATFORM=offscreen;TAVREL_TEST_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  set(environment "QT_QPA_PLATFORM=offscreen")
   if(ARG_COMMAND)
     add_test(NAME ${name} COMMAND ${ARG_COMMAND})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)

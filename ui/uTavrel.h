@@ -120,6 +120,8 @@ private:
     void ConnectEvents();
     // The balloon picture shown by Image2 (uTavrel_balloon.cpp).
     static QImage BalloonPicture();
+    // The bitmap path: the file confirmed last in the open dialog (uTavrel_handlers.cpp).
+    std::string BitmapPath() const;
 
     std::string FProgramSettingsFile;
 };

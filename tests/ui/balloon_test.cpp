@@ -6,8 +6,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
-#include <functional>
-
 namespace {
 
 const QString FirstMarkHint =

@@ -13,5 +13,6 @@ signals:
     void mouseMoved(Qt::KeyboardModifiers AShift, int AX, int AY);
 
 protected:
+    void changeEvent(QEvent *AEvent) override;
     void mouseMoveEvent(QMouseEvent *AEvent) override;
 };

@@ -1,8 +1,17 @@
 #include "platform/edit.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
-TEdit::TEdit(QWidget *AParent) : QLineEdit(AParent) {}
+// The box takes the pointer's moves itself: they do not reach its parent's handler.
+TEdit::TEdit(QWidget *AParent) : QLineEdit(AParent) {
+    setMouseTracking(true);
+}
+
+void TEdit::mouseMoveEvent(QMouseEvent *AEvent) {
+    QLineEdit::mouseMoveEvent(AEvent);
+    AEvent->accept();
+}
 
 void TEdit::keyReleaseEvent(QKeyEvent *AEvent) {
     QLineEdit::keyReleaseEvent(AEvent);

@@ -14,4 +14,5 @@ signals:
 
 protected:
     void keyReleaseEvent(QKeyEvent *AEvent) override;
+    void mouseMoveEvent(QMouseEvent *AEvent) override;
 };

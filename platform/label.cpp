@@ -1,13 +1,21 @@
 #include "platform/label.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 constexpr int TextFlags = Qt::TextShowMnemonic | Qt::AlignTop;
 }
 
-TLabel::TLabel(QWidget *AParent) : QWidget(AParent) {}
+// A label takes the pointer's moves itself: they do not reach its parent's handler.
+TLabel::TLabel(QWidget *AParent) : QWidget(AParent) {
+    setMouseTracking(true);
+}
+
+void TLabel::mouseMoveEvent(QMouseEvent *AEvent) {
+    AEvent->accept();
+}
 
 void TLabel::setText(const QString &AText) {
     FText = AText;

@@ -22,6 +22,7 @@ public:
 
 protected:
     void changeEvent(QEvent *AEvent) override;
+    void mouseMoveEvent(QMouseEvent *AEvent) override;
     void paintEvent(QPaintEvent *AEvent) override;
 
 private:

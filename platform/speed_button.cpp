@@ -48,6 +48,13 @@ void TSpeedButton::nextCheckState() {
             Sibling->setChecked(false);
 }
 
+void TSpeedButton::changeEvent(QEvent *AEvent) {
+    // Qt gives a disabled widget's mouse events to no one; these go to the parent instead.
+    if (AEvent->type() == QEvent::EnabledChange)
+        setAttribute(Qt::WA_TransparentForMouseEvents, !isEnabled());
+    QAbstractButton::changeEvent(AEvent);
+}
+
 void TSpeedButton::mousePressEvent(QMouseEvent *AEvent) {
     if (AEvent->button() == Qt::RightButton && FPopupMenu != nullptr) {
         FPopupMenu->popup(AEvent->globalPosition().toPoint());

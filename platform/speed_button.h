@@ -32,6 +32,7 @@ signals:
 protected:
     bool event(QEvent *AEvent) override;
     void nextCheckState() override;
+    void changeEvent(QEvent *AEvent) override;
     void mousePressEvent(QMouseEvent *AEvent) override;
     void mouseMoveEvent(QMouseEvent *AEvent) override;
     void paintEvent(QPaintEvent *AEvent) override;

@@ -2,9 +2,9 @@
 
 #include "core/settings_files.h"
 #include "platform/application.h"
+#include "tests/platform/test_application.h"
 #include "ui/uTavrel.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,15 +27,6 @@ inline void PrintTo(const QRect &ARect, std::ostream *AStream) {
 }
 inline void PrintTo(const QSize &ASize, std::ostream *AStream) {
     *AStream << ASize.width() << " x " << ASize.height();
-}
-
-// The one QApplication of a test program; Qt wants it alive until the very end.
-inline QApplication &TestApplication() {
-    static int Argc = 1;
-    static char Name[] = "tavrel";
-    static char *Argv[] = {Name, nullptr};
-    static auto *Application = new QApplication(Argc, Argv);
-    return *Application;
 }
 
 // What the default error report would have shown.

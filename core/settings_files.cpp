@@ -3,6 +3,7 @@
 #include "core/calibration.h"
 #include "core/ini_file.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <unistd.h>
@@ -27,6 +28,44 @@ std::optional<std::string> ResolvedFileName(const std::string &AFileName) {
     return (Executable.parent_path() / AFileName).string();
 }
 
+// Whether a file can be created in AFolder, tried for real: permission bits, read-only file
+// systems and immutable folders all count.
+bool FolderWritable(const std::filesystem::path &AFolder) {
+    std::string Probe = (AFolder / ".tavrel-probe-XXXXXX").string();
+    const int Descriptor = ::mkstemp(Probe.data());
+    if (Descriptor < 0)
+        return false;
+    ::close(Descriptor);
+    ::unlink(Probe.c_str());
+    return true;
+}
+
+std::filesystem::path PerUserProgramSettings() {
+    const char *ConfigHome = std::getenv("XDG_CONFIG_HOME");
+    std::filesystem::path Folder;
+    if (ConfigHome && ConfigHome[0] == '/')
+        Folder = ConfigHome;
+    else if (const char *Home = std::getenv("HOME"))
+        Folder = std::filesystem::path(Home) / ".config";
+    return Folder / "Tavrel" / "Tavrel.ini";
+}
+
+// As Windows does for programs under Program Files: while the program's folder cannot be
+// written (an installed program), its settings file lives in a per-user copy, and until that
+// copy exists reads fall back to the file beside the program, an administrator's default.
+std::string ProgramSettingsPlace(const std::string &AFileName, bool AForWriting) {
+    const std::filesystem::path FileName(AFileName);
+    if (FolderWritable(FileName.parent_path().empty() ? "." : FileName.parent_path()))
+        return AFileName;
+    const std::filesystem::path PerUser = PerUserProgramSettings();
+    if (AForWriting) {
+        std::error_code Ignored; // a folder that cannot be made shows as the write's error
+        std::filesystem::create_directories(PerUser.parent_path(), Ignored);
+        return PerUser.string();
+    }
+    return std::filesystem::exists(PerUser) ? PerUser.string() : AFileName;
+}
+
 std::int32_t ReadInteger(const std::string &AFileName, const char *AKey, std::int32_t ADefault) {
     try {
         return ParseIntegerText(ReadIniString(AFileName, Section, AKey));
@@ -46,12 +85,12 @@ std::string ProgramSettingsFileName(const std::string &AExePath) {
 }
 
 std::int32_t ReadPrinterDpi(const std::string &AFileName) {
-    return ReadInteger(AFileName, PrinterDpiKey, DefaultPrinterDpi);
+    return ReadInteger(ProgramSettingsPlace(AFileName, false), PrinterDpiKey, DefaultPrinterDpi);
 }
 
 // Every key write puts the whole file on disk before it returns, so no separate flush is due.
 void WritePrinterDpi(const std::string &AFileName, std::int32_t AValue) {
-    WriteInteger(AFileName, PrinterDpiKey, AValue);
+    WriteInteger(ProgramSettingsPlace(AFileName, true), PrinterDpiKey, AValue);
 }
 
 std::string CalibrationFileName(const std::string &ABitmapPath) {

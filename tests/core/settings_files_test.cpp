@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <functional>
 
 namespace {
@@ -137,6 +142,53 @@ TEST(WritePrinterDpi, EachKeyReleaseRewritesTheOneValue) {
     EXPECT_EQ(ReadPrinterDpi(FileName), 1200);
 }
 
+// Sets an environment variable for the life of the object.
+class TEnvironment {
+public:
+    TEnvironment(const char *AName, const std::string &AValue) : FName(AName) {
+        if (const char *Old = std::getenv(AName))
+            FOld = Old;
+        ::setenv(AName, AValue.c_str(), 1);
+    }
+    ~TEnvironment() {
+        if (FOld)
+            ::setenv(FName, FOld->c_str(), 1);
+        else
+            ::unsetenv(FName);
+    }
+
+private:
+    const char *FName;
+    std::optional<std::string> FOld;
+};
+
+// A folder in which nothing can be created, even by root: the immutable attribute.
+class TImmutableFolder {
+public:
+    explicit TImmutableFolder(const std::string &APath) : FPath(APath) { FSet = SetImmutable(true); }
+    ~TImmutableFolder() {
+        if (FSet)
+            SetImmutable(false);
+    }
+    bool Set() const { return FSet; }
+
+private:
+    bool SetImmutable(bool AOn) {
+        const int Descriptor = ::open(FPath.c_str(), O_RDONLY | O_DIRECTORY);
+        if (Descriptor < 0)
+            return false;
+        int Flags = 0;
+        bool Done = ::ioctl(Descriptor, FS_IOC_GETFLAGS, &Flags) == 0;
+        Flags = AOn ? Flags | FS_IMMUTABLE_FL : Flags & ~FS_IMMUTABLE_FL;
+        Done = Done && ::ioctl(Descriptor, FS_IOC_SETFLAGS, &Flags) == 0;
+        ::close(Descriptor);
+        return Done;
+    }
+
+    std::string FPath;
+    bool FSet = false;
+};
+
 void ExpectUnableToWrite(const std::function<void()> &AWrite, const std::string &AFileName) {
     try {
         AWrite();
@@ -150,8 +202,12 @@ TEST(FailedWrites, NameTheFileAndLeaveTheFolderAsItWas) {
     const TTemporaryFolder Folder;
     ExpectUnableToWrite([&] { WriteCalibration(Folder.File("gone/board.bmp"), 1, 2, 3); },
                         Folder.File("gone/board.ini"));
+    // A program folder that cannot be written sends the write to the per-user copy, here
+    // under a plain file where no folder can be made.
+    WriteBytes(Folder.File("plain"), "");
+    const TEnvironment ConfigHome("XDG_CONFIG_HOME", Folder.File("plain/config"));
     ExpectUnableToWrite([&] { WritePrinterDpi(Folder.File("gone/Tavrel.ini"), 700); },
-                        Folder.File("gone/Tavrel.ini"));
+                        Folder.File("plain/config/Tavrel/Tavrel.ini"));
 
     std::filesystem::create_directory(Folder.File("board.ini"));
     ExpectUnableToWrite([&] { WriteCalibration(Folder.File("board.bmp"), 1, 2, 3); },
@@ -159,7 +215,7 @@ TEST(FailedWrites, NameTheFileAndLeaveTheFolderAsItWas) {
     std::filesystem::create_directory(Folder.File("Tavrel.ini"));
     ExpectUnableToWrite([&] { WritePrinterDpi(Folder.File("Tavrel.ini"), 700); },
                         Folder.File("Tavrel.ini"));
-    EXPECT_EQ(Folder.Listing(), "Tavrel.ini board.ini");
+    EXPECT_EQ(Folder.Listing(), "Tavrel.ini board.ini plain");
     EXPECT_TRUE(std::filesystem::is_empty(Folder.File("board.ini")));
 }
 
@@ -206,6 +262,54 @@ TEST(EmptyBitmapPath, UsesTheProgramsFolderNeverTheCurrentOne) {
 
     std::filesystem::current_path(SavedFolder);
     std::filesystem::remove(ProgramIni);
+}
+
+// An installed program cannot write beside itself: the printer resolution then lives in a
+// per-user copy, read back at the next start; the file beside the program is the default
+// until that copy exists, and calibration files are never redirected.
+TEST(PerUserProgramSettings, TakeOverWhileTheProgramFolderCannotBeWritten) {
+    const TTemporaryFolder Folder;
+    const TEnvironment ConfigHome("XDG_CONFIG_HOME", Folder.File("config"));
+    const std::string PerUser = Folder.File("config/Tavrel/Tavrel.ini");
+    std::filesystem::create_directory(Folder.File("program"));
+    const std::string Beside = Folder.File("program/Tavrel.ini");
+    WriteBytes(Beside, "[settings]\r\nPrinterDPI=1200\r\n");
+    WriteBytes(Folder.File("program/board.bmp"), "BM");
+
+    const TImmutableFolder Program(Folder.File("program"));
+    if (!Program.Set())
+        GTEST_SKIP() << "this file system cannot make a folder immutable";
+    EXPECT_EQ(ReadPrinterDpi(Beside), 1200) << "the administrator's default";
+    WritePrinterDpi(Beside, 800);
+    EXPECT_EQ(ReadBytes(PerUser), "[settings]\r\nPrinterDPI=800\r\n");
+    EXPECT_EQ(ReadPrinterDpi(Beside), 800);
+    EXPECT_EQ(ReadBytes(Beside), "[settings]\r\nPrinterDPI=1200\r\n");
+
+    ExpectUnableToWrite([&] { WriteCalibration(Folder.File("program/board.bmp"), 1, 2, 3); },
+                        Folder.File("program/board.ini"));
+}
+
+TEST(PerUserProgramSettings, ServeAMissingProgramFolder) {
+    const TTemporaryFolder Folder;
+    const TEnvironment ConfigHome("XDG_CONFIG_HOME", Folder.File("config"));
+    const std::string Beside = Folder.File("gone/Tavrel.ini");
+    EXPECT_EQ(ReadPrinterDpi(Beside), 600);
+    WritePrinterDpi(Beside, 700);
+    EXPECT_EQ(ReadBytes(Folder.File("config/Tavrel/Tavrel.ini")), "[settings]\r\nPrinterDPI=700\r\n");
+    EXPECT_EQ(ReadPrinterDpi(Beside), 700);
+}
+
+TEST(PerUserProgramSettings, AreIgnoredWhileTheProgramFolderCanBeWritten) {
+    const TTemporaryFolder Folder;
+    const TEnvironment ConfigHome("XDG_CONFIG_HOME", Folder.File("config"));
+    std::filesystem::create_directories(Folder.File("config/Tavrel"));
+    WriteBytes(Folder.File("config/Tavrel/Tavrel.ini"), "[settings]\r\nPrinterDPI=900\r\n");
+    const std::string Beside = Folder.File("Tavrel.ini");
+    WriteBytes(Beside, "[settings]\r\nPrinterDPI=700\r\n");
+    EXPECT_EQ(ReadPrinterDpi(Beside), 700);
+    WritePrinterDpi(Beside, 300);
+    EXPECT_EQ(ReadBytes(Beside), "[settings]\r\nPrinterDPI=300\r\n");
+    EXPECT_EQ(ReadBytes(Folder.File("config/Tavrel/Tavrel.ini")), "[settings]\r\nPrinterDPI=900\r\n");
 }
 
 } // namespace

@@ -37,6 +37,8 @@ void TLabel::setColor(const QColor &AColor) {
     QPalette Palette = palette();
     Palette.setColor(QPalette::Window, AColor);
     setPalette(Palette);
+    // Set explicitly: the role would otherwise follow the parent's, e.g. a scroll area's Base.
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
 }
 

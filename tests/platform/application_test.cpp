@@ -1,6 +1,10 @@
 #include "platform/application.h"
 #include "test_application.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -67,6 +71,31 @@ TEST(ApplicationGuard, HandsEveryEscapingErrorToTheReportAndGoesOn) {
     // The caption is the test program's own name, not a window caption.
     EXPECT_EQ(Captions, QStringList(2, TApplication::Title()));
     EXPECT_EQ(TApplication::Title(), QStringLiteral("controls_test"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ApplicationErrorReport, IsAModalErrorBoxWithOneOkButton) {
+    TestApplication();
+    QString Title, Text;
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+    QList<QAbstractButton *> Buttons;
+    QTimer::singleShot(0, [&] {
+        auto *Box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(Box, nullptr);
+        Title = Box->windowTitle();
+        Text = Box->text();
+        Icon = Box->icon();
+        Buttons = Box->buttons();
+        Box->button(QMessageBox::Ok)->click();
+    });
+    TApplication::ShowException(QStringLiteral("Bitmap image is not valid"));
+    EXPECT_EQ(Title, QStringLiteral("controls_test"));
+    EXPECT_EQ(Text, QStringLiteral("Bitmap image is not valid."));
+    EXPECT_EQ(Icon, QMessageBox::Critical);
+    EXPECT_EQ(Buttons.size(), 1);
 }
 
 } // namespace

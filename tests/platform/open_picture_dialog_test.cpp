@@ -2,9 +2,13 @@
 #include "platform/picture_preview.h"
 #include "test_application.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +68,53 @@ TEST(PicturePreview, ShowsSizeOrNone) {
     Preview.showFile(Metafile);
     EXPECT_EQ(Preview.caption(), QStringLiteral("Picture:"));
     EXPECT_TRUE(Preview.picture().isNull());
+}
+
+} // namespace
+
+namespace {
+
+// Runs ACheck on the modal dialog once it shows, then cancels it.
+template <typename TCheck> void WhileModal(TCheck ACheck) {
+    QTimer::singleShot(0, [ACheck] {
+        QWidget *Dialog = QApplication::activeModalWidget();
+        ASSERT_NE(Dialog, nullptr);
+        ACheck(Dialog);
+        Dialog->close();
+    });
+}
+
+TEST(OpenPictureDialog, ShowsTheFiltersAndAPreviewAndKeepsTheNameOnCancel) {
+    TestApplication();
+    QTemporaryDir Folder;
+    const QString Path = Folder.filePath(QStringLiteral("board.bmp"));
+    TOpenPictureDialog Dialog;
+    Dialog.setNextFileName(Path);
+    ASSERT_TRUE(Dialog.Execute());
+
+    QStringList Shown;
+    QString StartName;
+    bool HasPreview = false;
+    WhileModal([&](QWidget *AModal) {
+        auto *FileDialog = qobject_cast<QFileDialog *>(AModal);
+        ASSERT_NE(FileDialog, nullptr);
+        const auto *Types = FileDialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(Types, nullptr);
+        for (int Index = 0; Index < Types->count(); ++Index)
+            Shown << Types->itemText(Index);
+        const auto *Name = FileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(Name, nullptr);
+        StartName = Name->text();
+        HasPreview = FileDialog->findChild<TPicturePreview *>() != nullptr;
+        EXPECT_GT(FileDialog->maximumWidth(), FileDialog->minimumWidth());
+    });
+    EXPECT_FALSE(Dialog.Execute());
+    EXPECT_EQ(Shown,
+              QStringList({"All (*.bmp;*.ico;*.emf;*.wmf)", "Bitmaps (*.bmp)", "Icons (*.ico)",
+                           "Enhanced Metafiles (*.emf)", "Metafiles (*.wmf)"}));
+    EXPECT_EQ(StartName, QStringLiteral("board.bmp"));
+    EXPECT_TRUE(HasPreview);
+    EXPECT_EQ(Dialog.FileName(), Path);
 }
 
 } // namespace

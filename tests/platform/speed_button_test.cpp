@@ -2,6 +2,7 @@
 #include "platform/speed_button.h"
 #include "test_application.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -117,9 +118,20 @@ TEST_F(SpeedButtonTest, AcceleratorClicksWithoutChangingTheDownState) {
     Buttons[4]->setEnabled(false);
     QTest::keyClick(&Parent, Qt::Key_2, Qt::AltModifier);
     Buttons[4]->setEnabled(true);
+    // While a box takes typed text, the key alone types; with Alt it still clicks.
+    auto *Box = new QLineEdit(&Parent);
+    Box->setGeometry(160, 4, 60, 22);
+    Box->show();
+    Box->setFocus();
+    QTest::keyClick(Box, Qt::Key_2);
+    EXPECT_EQ(Box->text(), QStringLiteral("2"));
+    EXPECT_EQ(Clicks.size(), 2u);
+    QTest::keyClick(Box, Qt::Key_2, Qt::AltModifier);
+    EXPECT_EQ(Clicks.size(), 3u);
+    Box->clearFocus();
     Buttons[4]->setText(QStringLiteral("1200"));
     QTest::keyClick(&Parent, Qt::Key_2);
-    EXPECT_EQ(Clicks.size(), 2u);
+    EXPECT_EQ(Clicks.size(), 3u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "form_fixture.h"
 
 #include <QImage>
+#include <QScrollBar>
 
 #include <functional>
 
@@ -216,6 +217,22 @@ TEST_F(TFormTest, ToolBarFollowsTheWidthAndCutsOffItsRightEnd) {
     EXPECT_EQ(Form->ScrollBox1->geometry(), QRect(0, 32, 600, 368));
     EXPECT_EQ(Form->Edit1->geometry(), QRect(960, 4, 43, 21));
     EXPECT_EQ(Form->Button1->geometry(), QRect(8, 4, 75, 21));
+}
+
+TEST_F(TFormTest, ScrollingMovesTheBitmapAndItsMarkers) {
+    Form->Image1->setPicture(QImage(3000, 2000, QImage::Format_RGB888));
+    Form->Image1->resize(3000, 2000);
+    QCoreApplication::processEvents();
+    QScrollBar *Horizontal = Form->ScrollBox1->horizontalScrollBar();
+    QScrollBar *Vertical = Form->ScrollBox1->verticalScrollBar();
+    EXPECT_EQ(Horizontal->maximum(), 3000 - Form->ScrollBox1->viewport()->width());
+    EXPECT_EQ(Vertical->maximum(), 2000 - Form->ScrollBox1->viewport()->height());
+    Horizontal->setValue(120);
+    Vertical->setValue(45);
+    EXPECT_EQ(Form->Image1->pos(), QPoint(-120, -45));
+    // Hidden controls move with it.
+    EXPECT_EQ(Form->Shape1->pos(), QPoint(416 - 120, 176 - 45));
+    EXPECT_EQ(Form->Image2->pos(), QPoint(18 - 120, 0 - 45));
 }
 
 // The window's own picture shows each tool-bar control where the layout puts it.

@@ -159,6 +159,10 @@ struct TStageRow {
     bool Print;
 };
 
+std::ostream &operator<<(std::ostream &AStream, const TStageRow &ARow) {
+    return AStream << "stage " << ARow.Stage;
+}
+
 class StageTest : public TFormTest, public ::testing::WithParamInterface<TStageRow> {};
 
 TEST_P(StageTest, EnablesCalibrationControlsAndPrint) {
@@ -189,6 +193,10 @@ struct TStartupRow {
     const char *ShownDpi;
     int PrinterDpi;
 };
+
+std::ostream &operator<<(std::ostream &AStream, const TStartupRow &ARow) {
+    return AStream << ARow.Name;
+}
 
 class StartupTest : public TFormTest, public ::testing::WithParamInterface<TStartupRow> {};
 

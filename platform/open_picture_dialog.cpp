@@ -26,12 +26,14 @@ bool TOpenPictureDialog::Execute() {
             NameFilters << QStringLiteral("%1 (%2)").arg(QLatin1String(Filter.Shown),
                                                          QLatin1String(Filter.Patterns));
         Dialog.setNameFilters(NameFilters);
-        if (!FFileName.isEmpty())
-            Dialog.selectFile(FFileName);
         auto *Preview = new TPicturePreview(&Dialog);
         if (auto *Grid = qobject_cast<QGridLayout *>(Dialog.layout()))
             Grid->addWidget(Preview, 0, Grid->columnCount(), Grid->rowCount(), 1);
         connect(&Dialog, &QFileDialog::currentChanged, Preview, &TPicturePreview::showFile);
+        if (!FFileName.isEmpty()) {
+            Dialog.selectFile(FFileName);
+            Preview->showFile(FFileName);
+        }
         if (Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty())
             Answer = Dialog.selectedFiles().constFirst();
     }

@@ -88,13 +88,16 @@ TEST(OpenPictureDialog, ShowsTheFiltersAndAPreviewAndKeepsTheNameOnCancel) {
     TestApplication();
     QTemporaryDir Folder;
     const QString Path = Folder.filePath(QStringLiteral("board.bmp"));
+    QImage Picture(300, 75, QImage::Format_RGB888);
+    Picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(Picture.save(Path, "BMP"));
     TOpenPictureDialog Dialog;
     Dialog.setNextFileName(Path);
     ASSERT_TRUE(Dialog.Execute());
 
     QStringList Shown;
     QString StartName;
-    bool HasPreview = false;
+    QString PreviewCaption;
     WhileModal([&](QWidget *AModal) {
         auto *FileDialog = qobject_cast<QFileDialog *>(AModal);
         ASSERT_NE(FileDialog, nullptr);
@@ -105,7 +108,9 @@ TEST(OpenPictureDialog, ShowsTheFiltersAndAPreviewAndKeepsTheNameOnCancel) {
         const auto *Name = FileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(Name, nullptr);
         StartName = Name->text();
-        HasPreview = FileDialog->findChild<TPicturePreview *>() != nullptr;
+        const auto *Preview = FileDialog->findChild<TPicturePreview *>();
+        ASSERT_NE(Preview, nullptr);
+        PreviewCaption = Preview->caption();
         EXPECT_GT(FileDialog->maximumWidth(), FileDialog->minimumWidth());
     });
     EXPECT_FALSE(Dialog.Execute());
@@ -113,7 +118,7 @@ TEST(OpenPictureDialog, ShowsTheFiltersAndAPreviewAndKeepsTheNameOnCancel) {
               QStringList({"All (*.bmp;*.ico;*.emf;*.wmf)", "Bitmaps (*.bmp)", "Icons (*.ico)",
                            "Enhanced Metafiles (*.emf)", "Metafiles (*.wmf)"}));
     EXPECT_EQ(StartName, QStringLiteral("board.bmp"));
-    EXPECT_TRUE(HasPreview);
+    EXPECT_EQ(PreviewCaption, QStringLiteral(" (300x75)"));
     EXPECT_EQ(Dialog.FileName(), Path);
 }
 

@@ -13,6 +13,7 @@
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 #include <vector>
 
@@ -45,6 +46,14 @@ public:
     virtual std::uint64_t Size() const = 0;
     // Fills ADest or throws EReadError.
     virtual void Read(std::uint64_t AOffset, void *ADest, std::size_t ACount) = 0;
+    // Fills each of ARows with ARowBytes consecutive bytes, in order, or throws EReadError.
+    virtual void ReadRows(std::uint64_t AOffset, std::size_t ARowBytes,
+                          const std::vector<std::uint8_t *> &ARows) {
+        for (std::uint8_t *Row : ARows) {
+            Read(AOffset, Row, ARowBytes);
+            AOffset += ARowBytes;
+        }
+    }
 };
 
 class TMemorySource : public TByteSource {
@@ -79,6 +88,18 @@ public:
             ACount -= static_cast<std::size_t>(Got);
         }
     }
+    // One system call for many rows; a short read finishes row by row.
+    void ReadRows(std::uint64_t AOffset, std::size_t ARowBytes,
+                  const std::vector<std::uint8_t *> &ARows) override {
+        std::vector<iovec> Parts;
+        for (std::uint8_t *Row : ARows)
+            Parts.push_back({Row, ARowBytes});
+        const ssize_t Got = ::preadv(FHandle, Parts.data(), static_cast<int>(Parts.size()),
+                                     static_cast<off_t>(AOffset));
+        if (Got == static_cast<ssize_t>(ARowBytes * ARows.size()))
+            return;
+        TByteSource::ReadRows(AOffset, ARowBytes, ARows);
+    }
 
 private:
     int FHandle;
@@ -91,7 +112,6 @@ public:
     ~TFileHandle() { ::close(FHandle); }
     TFileHandle(const TFileHandle &) = delete;
     TFileHandle &operator=(const TFileHandle &) = delete;
-    int Get() const { return FHandle; }
 
 private:
     int FHandle;
@@ -384,28 +404,41 @@ void ReadRows(TByteSource &ASource, const TLayout &ALayout, QImage &AImage) {
             }
             break;
         }
-        default: // 1 and 8 bits: the image's rows are laid out as the file's
-            std::memcpy(ALine, ASourceRow, Stride);
+        default:
             break;
         }
     };
 
+    std::uint8_t *const Bits = AImage.bits();
+    const auto LineBytes = static_cast<std::size_t>(AImage.bytesPerLine());
+    const auto Line = [&](int ARow) {
+        const int Y = ALayout.TopDown ? ARow : Height - 1 - ARow;
+        return Bits + static_cast<std::size_t>(Y) * LineBytes;
+    };
+    if (ALayout.BitCount == 1 || ALayout.BitCount == 8) {
+        // The image's rows are laid out as the file's: read straight into them.
+        constexpr int RowsPerCall = 1024; // the most parts one system call takes
+        std::vector<std::uint8_t *> Rows;
+        for (int First = 0; First < Height; First += RowsPerCall) {
+            Rows.clear();
+            for (int Row = First; Row < std::min(Height, First + RowsPerCall); ++Row)
+                Rows.push_back(Line(Row));
+            ASource.ReadRows(ALayout.PixelOffset + static_cast<std::uint64_t>(First) * Stride,
+                             Stride, Rows);
+        }
+        return;
+    }
     const std::uint64_t ImageBytes = static_cast<std::uint64_t>(AImage.sizeInBytes());
     const std::uint64_t ChunkBytes = std::clamp<std::uint64_t>(ImageBytes / 32, 64 << 10, 1 << 20);
     const int ChunkRows =
         static_cast<int>(std::clamp<std::uint64_t>(ChunkBytes / Stride, 1, Height));
     std::vector<std::uint8_t> Chunk(static_cast<std::size_t>(ChunkRows) * Stride);
-    std::uint8_t *const Bits = AImage.bits();
-    const auto LineBytes = static_cast<std::size_t>(AImage.bytesPerLine());
     for (int First = 0; First < Height; First += ChunkRows) {
         const int Rows = std::min(ChunkRows, Height - First);
         ASource.Read(ALayout.PixelOffset + static_cast<std::uint64_t>(First) * Stride, Chunk.data(),
                      static_cast<std::size_t>(Rows) * Stride);
-        for (int Row = First; Row < First + Rows; ++Row) {
-            const int Y = ALayout.TopDown ? Row : Height - 1 - Row;
-            ConvertRow(Chunk.data() + static_cast<std::size_t>(Row - First) * Stride,
-                       Bits + static_cast<std::size_t>(Y) * LineBytes);
-        }
+        for (int Row = First; Row < First + Rows; ++Row)
+            ConvertRow(Chunk.data() + static_cast<std::size_t>(Row - First) * Stride, Line(Row));
     }
 }
 

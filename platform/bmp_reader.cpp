@@ -63,7 +63,8 @@ public:
     void Read(std::uint64_t AOffset, void *ADest, std::size_t ACount) override {
         if (AOffset > FSize || ACount > FSize - AOffset)
             throw EReadError();
-        std::memcpy(ADest, FData + AOffset, ACount);
+        if (ACount > 0) // an empty destination may be a null pointer
+            std::memcpy(ADest, FData + AOffset, ACount);
     }
 
 private:

@@ -345,6 +345,8 @@ std::vector<TDamage> Damages() {
         {"HugeClaimShortFile", EncodeFile(Huge, std::string(100, '\1')), ReadError},
         {"Rle8EndsMidImage", Rle(8, 2, 2, {Run(2, 1), EndOfLine()}), ReadError},
         {"Rle8NoCommands", Rle(8, 2, 2, {}), ReadError},
+        // Found by the fuzzer: no byte at all after the pixel offset.
+        {"Rle4NoBytesAfterPixelOffset", Rle(4, 7, 3, {}), ReadError},
         {"Rle8AbsoluteRunCut",
          Rle(8, 5, 2, {Absolute({1, 2, 3, 4, 5})}).substr(0, 14 + 40 + 64 + 5), ReadError},
         {"Rle4DeltaCut", Rle(4, 5, 2, {Delta(1, 0)}).substr(0, 14 + 40 + 64 + 3), ReadError},

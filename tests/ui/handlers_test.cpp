@@ -101,14 +101,15 @@ TEST_F(HandlersTest, RoadFromOpeningToATrueScalePrint) {
     EXPECT_EQ(Rect.Right - Rect.Left, 600);
     const QRect Printable = Device.pageLayout().paintRectPixels(600);
     ExpectEmbeddedPictureIdentical(Pdf, Form->Image1->picture(), TempPath({}));
-    ExpectPictureBoundingBox(Pdf, 600,
-                             ExpectedOnPaper(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, Printable),
-                             TempPath({}));
+    ExpectPictureBoundingBox(
+        Pdf, 600, ExpectedOnPaper(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, Printable),
+        TempPath({}));
 }
 
 TEST_F(HandlersTest, PrintedPadsLieOneHundredMilsApartInThePdf) {
     const QString Bitmap = CopySample(QStringLiteral("board-1000dpi.bmp"));
-    WriteFile(TempPath(QStringLiteral("board.ini")), "[settings]\r\nx1=100\r\nx2=400\r\nbuttonmils=300\r\n");
+    WriteFile(TempPath(QStringLiteral("board.ini")),
+              "[settings]\r\nx1=100\r\nx2=400\r\nbuttonmils=300\r\n");
     Open(Bitmap);
     ASSERT_EQ(Calibration().FBitmapDpi, 1000);
 
@@ -120,20 +121,23 @@ TEST_F(HandlersTest, PrintedPadsLieOneHundredMilsApartInThePdf) {
     Form->Button2Click();
 
     // Rendered at 720 dpi one PDF unit (1/72 inch) is 10 pixels: pad centres 100 mils apart are
-    // 7.2 units, 72 pixels. Find the pad holes (black) along the row of the first pad centres.
-    const QString Prefix = TempPath(QStringLiteral("page"));
-    RunProgram(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("720"),
-                                            QStringLiteral("-singlefile"), QStringLiteral("-png"),
-                                            Pdf, Prefix});
-    const QImage Page(Prefix + QStringLiteral(".png"));
-    ASSERT_FALSE(Page.isNull());
+    // 7.2 units, 72 pixels. Render the picture's corner of the page (it starts 500 printer
+    // pixels at 600 dpi from the printable corner) and find the pad holes along the row of the
+    // first pad centres, 100 mils below the picture's top.
     const QRect Printable = Device.pageLayout().paintRectPixels(720);
-    // The picture starts 500 printer pixels (at 600 dpi) from the printable corner.
-    const int PictureLeft = Printable.left() + 600;
-    const int PadRow = Printable.top() + 600 + 72; // 100 mils below the picture's top
+    const QPoint PictureCorner = Printable.topLeft() + QPoint(600, 600);
+    const QString Prefix = TempPath(QStringLiteral("page"));
+    RunProgram(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QStringLiteral("720"), QStringLiteral("-x"),
+                QString::number(PictureCorner.x()), QStringLiteral("-y"),
+                QString::number(PictureCorner.y()), QStringLiteral("-W"), QStringLiteral("760"),
+                QStringLiteral("-H"), QStringLiteral("100"), QStringLiteral("-singlefile"),
+                QStringLiteral("-png"), Pdf, Prefix});
+    const QImage Page(Prefix + QStringLiteral(".png"));
+    ASSERT_EQ(Page.size(), QSize(760, 100));
     std::vector<double> HoleCentres;
-    for (int X = PictureLeft, Start = -1; X < PictureLeft + 720; ++X) {
-        const bool Dark = qGray(Page.pixel(X, PadRow)) < 12; // the holes, not the laminate
+    for (int X = 0, Start = -1; X < Page.width(); ++X) {
+        const bool Dark = qGray(Page.pixel(X, 72)) < 12; // the holes, not the laminate
         if (Dark && Start < 0)
             Start = X;
         if (!Dark && Start >= 0) {
@@ -141,7 +145,8 @@ TEST_F(HandlersTest, PrintedPadsLieOneHundredMilsApartInThePdf) {
             Start = -1;
         }
     }
-    ASSERT_GE(HoleCentres.size(), 8u);
+    ASSERT_EQ(HoleCentres.size(), 9u);
+    EXPECT_NEAR(HoleCentres.front(), 72.0, 1.0) << "the first pad centre lies 100 mils in";
     for (std::size_t I = 1; I < HoleCentres.size(); ++I)
         EXPECT_NEAR(HoleCentres[I] - HoleCentres[I - 1], 72.0, 1.0) << "between holes " << I;
     EXPECT_NEAR(HoleCentres.back() - HoleCentres.front(), 72.0 * (HoleCentres.size() - 1), 1.0);
@@ -173,7 +178,8 @@ TEST_F(HandlersTest, ReopeningRestoresTheCalibration) {
 
 TEST_F(HandlersTest, CancelReReadsTheLastBitmapsFile) {
     const QString Bitmap = CopySample(QStringLiteral("board-1000dpi.bmp"));
-    WriteFile(TempPath(QStringLiteral("board.ini")), "[settings]\r\nx1=0\r\nx2=0\r\nbuttonmils=200\r\n");
+    WriteFile(TempPath(QStringLiteral("board.ini")),
+              "[settings]\r\nx1=0\r\nx2=0\r\nbuttonmils=200\r\n");
     Open(Bitmap);
     QTest::mouseClick(Form->SpeedButton1, Qt::LeftButton);
     ASSERT_EQ(Calibration().FButtonMils, 100);
@@ -187,7 +193,8 @@ TEST_F(HandlersTest, CancelReReadsTheLastBitmapsFile) {
 
 TEST_F(HandlersTest, ASecondBitmapWithoutAFileKeepsThePreviousStatusLine) {
     const QString First = CopySample(QStringLiteral("board-1000dpi.bmp"));
-    WriteFile(TempPath(QStringLiteral("board.ini")), "[settings]\r\nx1=100\r\nx2=400\r\nbuttonmils=300\r\n");
+    WriteFile(TempPath(QStringLiteral("board.ini")),
+              "[settings]\r\nx1=100\r\nx2=400\r\nbuttonmils=300\r\n");
     Open(First);
     const QString Status = Form->Label1->text();
     ASSERT_FALSE(Status.isEmpty());
@@ -207,11 +214,13 @@ TEST_F(HandlersTest, ASecondBitmapWithoutAFileKeepsThePreviousStatusLine) {
 
 TEST_F(HandlersTest, ADamagedFileChangesNothingButTheFileName) {
     const QString Bitmap = CopySample(QStringLiteral("board-1000dpi.bmp"));
-    WriteFile(TempPath(QStringLiteral("board.ini")), "[settings]\r\nx1=100\r\nx2=400\r\nbuttonmils=300\r\n");
+    WriteFile(TempPath(QStringLiteral("board.ini")),
+              "[settings]\r\nx1=100\r\nx2=400\r\nbuttonmils=300\r\n");
     Open(Bitmap);
     const QString Damaged = TempPath(QStringLiteral("damaged.bmp"));
     WriteFile(Damaged, QByteArray("XM") + QByteArray(100, '\0'));
-    WriteFile(TempPath(QStringLiteral("damaged.ini")), "[settings]\r\nx1=5\r\nx2=9\r\nbuttonmils=700\r\n");
+    WriteFile(TempPath(QStringLiteral("damaged.ini")),
+              "[settings]\r\nx1=5\r\nx2=9\r\nbuttonmils=700\r\n");
 
     Open(Damaged);
     ASSERT_EQ(Reports.size(), 1u);
@@ -324,7 +333,8 @@ TEST_F(HandlersTest, ThePrinterResolutionBoxSavesEveryValidText) {
     Form->Edit1->clear();
     for (const char *Expected : {"1", "12", "120", "1200"}) {
         QTest::keyClick(Form->Edit1, Expected[std::strlen(Expected) - 1]);
-        EXPECT_EQ(FileContent(Settings), QByteArray("[settings]\r\nPrinterDPI=") + Expected + "\r\n");
+        EXPECT_EQ(FileContent(Settings),
+                  QByteArray("[settings]\r\nPrinterDPI=") + Expected + "\r\n");
     }
     EXPECT_EQ(Calibration().FPrinterDpi, 1200);
 

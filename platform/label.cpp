@@ -4,9 +4,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
-constexpr int TextFlags = Qt::TextShowMnemonic | Qt::AlignTop;
-}
+constexpr int TextFlags = Qt::TextShowMnemonic | Qt::AlignVCenter;
+// The layout's line pitch: 13 pixels for the 11-pixel Tahoma. Other fonts' metrics differ
+// (Wine's Tahoma spaces its lines 10 pixels apart), so the pitch is kept, never less than the
+// font's own height.
+constexpr int LayoutLineHeight = 13;
+} // namespace
 
 // A label takes the pointer's moves itself: they do not reach its parent's handler.
 TLabel::TLabel(QWidget *AParent) : QWidget(AParent) {
@@ -48,21 +54,35 @@ void TLabel::changeEvent(QEvent *AEvent) {
     QWidget::changeEvent(AEvent);
 }
 
-QString TLabel::ShownLines() const {
+QStringList TLabel::ShownLines() const {
     QString Lines = FText;
     Lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Lines.replace(u'\r', u'\n');
-    return Lines;
+    return Lines.split(u'\n');
+}
+
+int TLabel::LineHeight() const {
+    return std::max(LayoutLineHeight, fontMetrics().height());
 }
 
 void TLabel::FitToText() {
-    if (FAutoSize)
-        resize(fontMetrics().size(TextFlags, ShownLines()));
+    if (!FAutoSize)
+        return;
+    const QStringList Lines = ShownLines();
+    int Width = 0;
+    for (const QString &Line : Lines)
+        Width = std::max(Width, fontMetrics().size(TextFlags, Line).width());
+    resize(Width, LineHeight() * static_cast<int>(Lines.size()));
 }
 
+// Line by line, so every line keeps the layout's pitch; a line wider than the label is cut
+// at the label's edges.
 void TLabel::paintEvent(QPaintEvent *) {
     QPainter Painter(this);
     Painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    Painter.drawText(rect(), TextFlags | FAlignment, ShownLines());
+    const QStringList Lines = ShownLines();
+    for (int Index = 0; Index < Lines.size(); ++Index)
+        Painter.drawText(QRect(0, Index * LineHeight(), width(), LineHeight()),
+                         TextFlags | FAlignment, Lines[Index]);
 }

@@ -26,7 +26,8 @@ protected:
     void paintEvent(QPaintEvent *AEvent) override;
 
 private:
-    QString ShownLines() const;
+    QStringList ShownLines() const;
+    int LineHeight() const;
     void FitToText();
 
     QString FText;

@@ -39,6 +39,29 @@ TEST_F(LabelTest, AutoSizeFitsTheShownTextKeepingTheLeftEdge) {
     EXPECT_EQ(Label->pos(), QPoint(20, 9));
 }
 
+// Lines stand 13 pixels apart, the layout's pitch, whatever the font's own line spacing.
+TEST_F(LabelTest, LinesKeepTheLayoutsPitch) {
+    QFont Font = Label->font();
+    Font.setPixelSize(11);
+    Label->setFont(Font);
+    Label->setText(QStringLiteral("I"));
+    EXPECT_EQ(Label->height(), 13);
+    Label->setAutoSize(false);
+    Label->resize(40, 34);
+    Label->setText(QStringLiteral("I\rI"));
+    const QImage Shown = Label->grab().toImage();
+    auto FirstInkRow = [&](int AFrom) {
+        for (int Y = AFrom; Y < Shown.height(); ++Y)
+            for (int X = 0; X < Shown.width(); ++X)
+                if (qGray(Shown.pixel(X, Y)) < 128)
+                    return Y;
+        return -1;
+    };
+    const int First = FirstInkRow(0);
+    ASSERT_GE(First, 0);
+    EXPECT_EQ(FirstInkRow(13), First + 13);
+}
+
 TEST_F(LabelTest, FixedSizeCentresEachLineAndCutsItAtBothEdges) {
     Label->setAutoSize(false);
     Label->setGeometry(40, 32, 60, 34);

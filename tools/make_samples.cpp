@@ -42,16 +42,29 @@ std::uint32_t LayoutColour(double AXMils, double AYMils) {
     return HorizontalTrace || VerticalTrace ? Copper : Board;
 }
 
-// The layout sampled at the centre of every pixel, top row first.
-std::vector<std::uint32_t> Rasterise(int ADpi, int &AWidth, int &AHeight) {
-    AWidth = static_cast<int>(std::lround(BoardWidthMils * ADpi / 1000));
-    AHeight = static_cast<int>(std::lround(BoardHeightMils * ADpi / 1000));
-    std::vector<std::uint32_t> Pixels;
-    Pixels.reserve(static_cast<std::size_t>(AWidth) * AHeight);
-    for (int Y = 0; Y < AHeight; ++Y)
-        for (int X = 0; X < AWidth; ++X)
-            Pixels.push_back(LayoutColour(X * 1000.0 / ADpi, Y * 1000.0 / ADpi));
-    return Pixels;
+struct TRaster {
+    int Width, Height;
+    std::vector<std::uint32_t> Pixels; // top row first
+};
+
+// The layout sampled at the centre of every pixel.
+TRaster Rasterise(int ADpi) {
+    TRaster Raster{static_cast<int>(std::lround(BoardWidthMils * ADpi / 1000)),
+                   static_cast<int>(std::lround(BoardHeightMils * ADpi / 1000)),
+                   {}};
+    Raster.Pixels.reserve(static_cast<std::size_t>(Raster.Width) * Raster.Height);
+    for (int Y = 0; Y < Raster.Height; ++Y)
+        for (int X = 0; X < Raster.Width; ++X)
+            Raster.Pixels.push_back(LayoutColour(X * 1000.0 / ADpi, Y * 1000.0 / ADpi));
+    return Raster;
+}
+
+bmp::THeader HeaderOf(const TRaster &ARaster, std::uint16_t ABitCount) {
+    bmp::THeader Header;
+    Header.Width = ARaster.Width;
+    Header.Height = ARaster.Height;
+    Header.BitCount = ABitCount;
+    return Header;
 }
 
 std::vector<std::uint32_t> ToIndexes(const std::vector<std::uint32_t> &APixels,
@@ -68,39 +81,28 @@ std::vector<std::uint32_t> ToIndexes(const std::vector<std::uint32_t> &APixels,
 }
 
 std::string Sample24(int ADpi) {
-    int Width, Height;
-    const std::vector<std::uint32_t> Pixels = Rasterise(ADpi, Width, Height);
-    bmp::THeader Header;
-    Header.Width = Width;
-    Header.Height = Height;
-    Header.BitCount = 24;
-    return bmp::EncodeFile(Header, bmp::PackPixels(24, Width, Pixels, false));
+    const TRaster Raster = Rasterise(ADpi);
+    return bmp::EncodeFile(HeaderOf(Raster, 24),
+                           bmp::PackPixels(24, Raster.Width, Raster.Pixels, false));
 }
 
 // Copper black on white, as a toner-transfer capture would be.
 std::string Sample1(int ADpi) {
-    int Width, Height;
-    std::vector<std::uint32_t> Pixels = Rasterise(ADpi, Width, Height);
-    for (std::uint32_t &Pixel : Pixels)
+    TRaster Raster = Rasterise(ADpi);
+    for (std::uint32_t &Pixel : Raster.Pixels)
         Pixel = Pixel == Copper ? 0 : 1;
-    bmp::THeader Header;
-    Header.Width = Width;
-    Header.Height = Height;
-    Header.BitCount = 1;
+    bmp::THeader Header = HeaderOf(Raster, 1);
     Header.Palette = {0x000000, 0xffffff};
-    return bmp::EncodeFile(Header, bmp::PackPixels(1, Width, Pixels, false));
+    return bmp::EncodeFile(Header, bmp::PackPixels(1, Raster.Width, Raster.Pixels, false));
 }
 
 std::string SampleRle8(int ADpi) {
-    int Width, Height;
-    const std::vector<std::uint32_t> Pixels = Rasterise(ADpi, Width, Height);
-    bmp::THeader Header;
-    Header.Width = Width;
-    Header.Height = Height;
-    Header.BitCount = 8;
+    const TRaster Raster = Rasterise(ADpi);
+    bmp::THeader Header = HeaderOf(Raster, 8);
     Header.Compression = bmp::cmRle8;
     Header.Palette = {Board, Copper, Hole};
-    return bmp::EncodeFile(Header, bmp::CompressRle(8, Width, ToIndexes(Pixels, Header.Palette)));
+    return bmp::EncodeFile(
+        Header, bmp::CompressRle(8, Raster.Width, ToIndexes(Raster.Pixels, Header.Palette)));
 }
 
 bool WriteFile(const std::string &APath, const std::string &AData) {

@@ -46,6 +46,15 @@ protected:
     }
 
     const TCalibration &Calibration() const { return Form->Calibration; }
+
+    // The next print dialog is confirmed with "Print to File (PDF)" into APdf.
+    const QPrinter &ChoosePdfFile(const QString &APdf) {
+        QPrinter &Device = Form->PrinterSetupDialog1->Printer().Device();
+        Device.setOutputFormat(QPrinter::PdfFormat);
+        Device.setOutputFileName(APdf);
+        Form->PrinterSetupDialog1->setNextAnswer(QDialog::Accepted);
+        return Device;
+    }
 };
 
 TEST_F(HandlersTest, RoadFromOpeningToATrueScalePrint) {
@@ -90,10 +99,7 @@ TEST_F(HandlersTest, RoadFromOpeningToATrueScalePrint) {
 
     // Print into a PDF file through the real print facility.
     const QString Pdf = TempPath(QStringLiteral("board.pdf"));
-    QPrinter &Device = Form->PrinterSetupDialog1->Printer().Device();
-    Device.setOutputFormat(QPrinter::PdfFormat);
-    Device.setOutputFileName(Pdf);
-    Form->PrinterSetupDialog1->setNextAnswer(QDialog::Accepted);
+    const QPrinter &Device = ChoosePdfFile(Pdf);
     QTest::mouseClick(Form->Button2, Qt::LeftButton);
     ASSERT_TRUE(Reports.empty()) << Reports.front().Text.toStdString();
 
@@ -114,10 +120,7 @@ TEST_F(HandlersTest, PrintedPadsLieOneHundredMilsApartInThePdf) {
     ASSERT_EQ(Calibration().FBitmapDpi, 1000);
 
     const QString Pdf = TempPath(QStringLiteral("board.pdf"));
-    QPrinter &Device = Form->PrinterSetupDialog1->Printer().Device();
-    Device.setOutputFormat(QPrinter::PdfFormat);
-    Device.setOutputFileName(Pdf);
-    Form->PrinterSetupDialog1->setNextAnswer(QDialog::Accepted);
+    const QPrinter &Device = ChoosePdfFile(Pdf);
     Form->Button2Click();
 
     // Rendered at 720 dpi one PDF unit (1/72 inch) is 10 pixels: pad centres 100 mils apart are

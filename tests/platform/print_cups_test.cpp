@@ -1,6 +1,5 @@
 #include "print_output_check.h"
 
-#include "core/printing.h"
 #include "platform/print_bitmap.h"
 
 #include <QApplication>
@@ -110,12 +109,8 @@ TEST_P(PrintThroughCups, IsLosslessAndTrueScale) {
     const QString Output = WaitForOutput();
     ASSERT_FALSE(Output.isEmpty()) << "cups-pdf wrote no PDF";
 
-    const TPrintRect Rect = CalcPrintRect(Case.Width, Case.Height, Case.PrinterDpi, Case.BitmapDpi);
-    const QRect Printable = Device.pageLayout().paintRectPixels(Case.PrinterDpi);
-    ExpectEmbeddedPictureIdentical(Output, Picture, FWorkDir.path());
-    ExpectPictureBoundingBox(
-        Output, Case.PrinterDpi,
-        ExpectedOnPaper(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, Printable), FWorkDir.path());
+    ExpectTrueScalePrint(Output, Picture, Case.PrinterDpi, Case.BitmapDpi, Device.pageLayout(),
+                         FWorkDir.path());
 }
 
 INSTANTIATE_TEST_SUITE_P(

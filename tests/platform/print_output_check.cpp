@@ -1,5 +1,7 @@
 #include "print_output_check.h"
 
+#include "core/printing.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -132,4 +135,17 @@ QRect ExpectedOnPaper(std::int32_t ALeft, std::int32_t ATop, std::int32_t ARight
                        QPoint(std::max(ALeft, ARight) - 1, std::max(ATop, ABottom) - 1));
     return OnPage.intersected(QRect(QPoint(0, 0), APrintableArea.size()))
         .translated(APrintableArea.topLeft());
+}
+
+void ExpectTrueScalePrint(const QString &APdf, const QImage &APicture, std::int32_t APrinterDpi,
+                          std::int32_t ABitmapDpi, const QPageLayout &ALayout,
+                          const QString &AWorkDir) {
+    const TPrintRect Rect =
+        CalcPrintRect(APicture.width(), APicture.height(), APrinterDpi, ABitmapDpi);
+    const std::int32_t DeviceDpi = std::abs(APrinterDpi);
+    const QRect Printable = ALayout.paintRectPixels(DeviceDpi);
+    ExpectEmbeddedPictureIdentical(APdf, APicture, AWorkDir);
+    ExpectPictureBoundingBox(
+        APdf, DeviceDpi, ExpectedOnPaper(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, Printable),
+        AWorkDir);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPageLayout>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -27,6 +28,12 @@ void ExpectPictureBoundingBox(const QString &APdf, std::int32_t ADpi, const QRec
 // the page, put in order and clipped to the printable area.
 QRect ExpectedOnPaper(std::int32_t ALeft, std::int32_t ATop, std::int32_t ARight,
                       std::int32_t ABottom, const QRect &APrintableArea);
+
+// The whole check of one print: the PDF holds APicture losslessly, and it lies in the print
+// rectangle of APrinterDpi / ABitmapDpi, measured from the printable area of ALayout's page.
+void ExpectTrueScalePrint(const QString &APdf, const QImage &APicture, std::int32_t APrinterDpi,
+                          std::int32_t ABitmapDpi, const QPageLayout &ALayout,
+                          const QString &AWorkDir);
 
 // Runs a program, failing the test when it does not exit with status 0; returns its stdout.
 QString RunProgram(const QString &AProgram, const QStringList &AArguments);

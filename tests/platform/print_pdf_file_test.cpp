@@ -57,13 +57,8 @@ TEST_P(PrintToPdfFileOutput, IsLosslessAndTrueScale) {
     PrintBitmap(FDialog, Picture, Case.PrinterDpi, Case.BitmapDpi);
     EXPECT_FALSE(FDialog.Printer().Printing());
 
-    const TPrintRect Rect = CalcPrintRect(Case.Width, Case.Height, Case.PrinterDpi, Case.BitmapDpi);
-    const std::int32_t DeviceDpi = std::abs(Case.PrinterDpi);
-    const QRect Printable = Device().pageLayout().paintRectPixels(DeviceDpi);
-    ExpectEmbeddedPictureIdentical(OutputFile(), Picture, FWorkDir.path());
-    ExpectPictureBoundingBox(
-        OutputFile(), DeviceDpi,
-        ExpectedOnPaper(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, Printable), FWorkDir.path());
+    ExpectTrueScalePrint(OutputFile(), Picture, Case.PrinterDpi, Case.BitmapDpi,
+                         Device().pageLayout(), FWorkDir.path());
 }
 
 INSTANTIATE_TEST_SUITE_P(
